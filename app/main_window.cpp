@@ -1,0 +1,62 @@
+#include "app/main_window.h"
+
+#include "scene/scene_render.h"
+#include "scene/scene_state.h"
+
+#include <GL/gl.h>
+
+namespace shell {
+
+platform::Window* mainWindow = nullptr;
+platform::GlContext* renderingContext = nullptr;
+
+const platform::PixelFormat kPixelFormat = {true, 24, 16};
+
+} // namespace shell
+
+namespace {
+
+void StartUp(platform::Window* window) {
+    shell::mainWindow = window;
+    shell::renderingContext = platform::CreateGlContext(window, shell::kPixelFormat);
+    platform::MakeGlContextCurrent(window, shell::renderingContext);
+    const GLubyte* version = glGetString(GL_VERSION);
+    platform::OutputDebugLine(reinterpret_cast<const char*>(version));
+    // The picture set is loaded here, with the context current.
+}
+
+void Close(platform::Window* window) {
+    // The picture set is released here, while the context is still current.
+    platform::MakeGlContextCurrent(window, nullptr);
+    platform::DeleteGlContext(shell::renderingContext);
+    shell::renderingContext = nullptr; // a second close request finds nothing to delete
+    platform::PostQuit(0);
+}
+
+} // namespace
+
+platform::LResult MainWindowProc(platform::Window* window, std::uint32_t message,
+                                 platform::WParam wParam, platform::LParam lParam) {
+    switch (message) {
+    case WM_CREATE:
+        StartUp(window);
+        return 0;
+    case WM_SIZE:
+        ResizeView(platform::LowWord(lParam), platform::HighWord(lParam));
+        return 0;
+    case WM_CLOSE:
+        Close(window); // the window itself stays until the process ends
+        return 0;
+    case WM_KEYDOWN:
+        HandleBrowseInput({BrowseInput::Type::KeyDown, wParam});
+        return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+        return 0;
+    case WM_RBUTTONDOWN:
+        HandleBrowseInput({BrowseInput::Type::RightButtonDown, 0});
+        return 0;
+    default:
+        return platform::DefaultWindowProc(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,3 @@
+#include "scene/scene_state.h"
+#include <gtest/gtest.h>
+TEST(BrowseInput, Placeholder) { SUCCEED(); }

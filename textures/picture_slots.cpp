@@ -1,0 +1,3 @@
+#include "textures/texture_record.h"
+
+PictureSlots pictureSlots{};

@@ -1,0 +1,1 @@
+# The picture service's Linux backend goes here as the target platform_pictures.

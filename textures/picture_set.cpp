@@ -1,0 +1,1 @@
+#include "textures/picture_set.h"

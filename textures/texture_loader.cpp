@@ -1,0 +1,1 @@
+#include "textures/texture_loader.h"

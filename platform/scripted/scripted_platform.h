@@ -9,8 +9,10 @@
 
 namespace scripted {
 
-// Messages PeekWindowMessage hands out, oldest first; the window field is filled in.
-void QueueMessage(std::uint32_t message, platform::WParam wParam = 0, platform::LParam lParam = 0);
+// Queues a message for PeekWindowMessage, which hands them out oldest first, each once this
+// many frames have been presented (0: at once). The window field is filled in.
+void QueueMessage(std::uint32_t message, platform::WParam wParam = 0, platform::LParam lParam = 0,
+                  int afterPresents = 0);
 
 // Every call the shell made of the platform, in order: "create-window", "create-context",
 // "make-current", "release-current", "delete-context", "present", "translate <msg>",
@@ -20,7 +22,10 @@ std::vector<std::string>& CallLog();
 // Forgets the queue, the log, the window and a posted quit.
 void Reset();
 
-// Lets a test stop the loop after this many frames have been presented (0: never).
-void QuitAfterPresents(int presents);
+// Posts WM_QUIT with `exitCode` once this many frames have been presented (0: never).
+void QuitAfterPresents(int presents, int exitCode);
+
+// Frames presented since the last Reset.
+int Presents();
 
 } // namespace scripted

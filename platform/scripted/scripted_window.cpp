@@ -17,13 +17,19 @@ namespace scripted {
 
 namespace {
 
-std::deque<platform::Message> script;
+struct ScriptedMessage {
+    platform::Message message;
+    int afterPresents;
+};
+
+std::deque<ScriptedMessage> script;
 std::vector<std::string> callLog;
 platform::Window theWindow{nullptr};
 bool windowExists = false;
 bool quitPosted = false;
 int quitCode = 0;
 int presentsBeforeQuit = 0;
+int quitCodeAfterPresents = 0;
 int presents = 0;
 platform::GlContext theContext;
 
@@ -35,9 +41,12 @@ std::string Hex(std::uint32_t message) {
 
 } // namespace
 
-void QueueMessage(std::uint32_t message, platform::WParam wParam, platform::LParam lParam) {
-    script.push_back({&theWindow, message, wParam, lParam});
+void QueueMessage(std::uint32_t message, platform::WParam wParam, platform::LParam lParam,
+                  int afterPresents) {
+    script.push_back({{&theWindow, message, wParam, lParam}, afterPresents});
 }
+
+int Presents() { return presents; }
 
 std::vector<std::string>& CallLog() { return callLog; }
 
@@ -52,7 +61,10 @@ void Reset() {
     presents = 0;
 }
 
-void QuitAfterPresents(int count) { presentsBeforeQuit = count; }
+void QuitAfterPresents(int count, int exitCode) {
+    presentsBeforeQuit = count;
+    quitCodeAfterPresents = exitCode;
+}
 
 } // namespace scripted
 
@@ -74,8 +86,8 @@ void ShowMainWindow(Window* window) {
 }
 
 bool PeekWindowMessage(Message& record) {
-    if (!script.empty()) {
-        record = script.front();
+    if (!script.empty() && presents >= script.front().afterPresents) {
+        record = script.front().message;
         script.pop_front();
         return true;
     }
@@ -127,7 +139,7 @@ void PresentFrame() {
     callLog.push_back("present");
     ++presents;
     if (presentsBeforeQuit > 0 && presents == presentsBeforeQuit) {
-        PostQuit(7);
+        PostQuit(quitCodeAfterPresents);
     }
 }
 

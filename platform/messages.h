@@ -20,8 +20,7 @@ struct Message {
     LParam lParam = 0;
 };
 
-using WindowProc = LResult (*)(Window* window, std::uint32_t message, WParam wParam,
-                               LParam lParam);
+using WindowProc = LResult (*)(Window* window, std::uint32_t message, WParam wParam, LParam lParam);
 
 constexpr std::uint16_t LowWord(LParam value) {
     return static_cast<std::uint16_t>(static_cast<std::uintptr_t>(value) & 0xFFFF);

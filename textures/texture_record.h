@@ -16,11 +16,11 @@ enum ImageKind : std::int32_t {
 };
 
 struct TextureRecord {
-    std::uint32_t id;        // OpenGL texture name; 0 = no texture
-    std::int32_t kind;       // an ImageKind
-    std::int32_t width;      // of the texture image as uploaded, in pixels
+    std::uint32_t id;   // OpenGL texture name; 0 = no texture
+    std::int32_t kind;  // an ImageKind
+    std::int32_t width; // of the texture image as uploaded, in pixels
     std::int32_t height;
-    std::uint32_t format;    // GL_RGB or GL_RGBA
+    std::uint32_t format; // GL_RGB or GL_RGBA
     std::int32_t bitsPerPixel;
 };
 

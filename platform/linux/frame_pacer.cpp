@@ -3,11 +3,13 @@
 namespace platform {
 
 namespace {
-constexpr int kFallbackRefreshHz = 60;      // when the display reports no rate
+constexpr int kFallbackRefreshHz = 60; // when the display reports no rate
 constexpr std::int64_t kNsPerSecond = 1000000000;
 } // namespace
 
-int PacingRefreshHz(int reportedHz) { return reportedHz > 0 ? reportedHz : kFallbackRefreshHz; }
+int PacingRefreshHz(int reportedHz) {
+    return reportedHz > 0 ? reportedHz : kFallbackRefreshHz;
+}
 
 FramePacer::FramePacer(int refreshHz) : periodNs_(kNsPerSecond / PacingRefreshHz(refreshHz)) {}
 

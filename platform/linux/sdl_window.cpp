@@ -67,8 +67,7 @@ Message SizeMessage(Window* window) {
         width = 0;
         height = 0;
     }
-    return {window, WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED,
-            MakeLParam(width, height)};
+    return {window, WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED, MakeLParam(width, height)};
 }
 
 // The message an SDL event stands for, or WM_NULL for events the window has no message for.
@@ -136,10 +135,9 @@ Window* CreateMainWindow(const WindowDescription& description) {
     }
     SDL_StopTextInput(); // characters come from TranslateWindowMessage, as on Windows
 
-    SDL_Window* sdlWindow =
-        SDL_CreateWindow(description.title, description.x, description.y,
-                         description.clientWidth, description.clientHeight,
-                         SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    SDL_Window* sdlWindow = SDL_CreateWindow(
+        description.title, description.x, description.y, description.clientWidth,
+        description.clientHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (sdlWindow == nullptr) {
         SDL_Quit();
         return nullptr;
@@ -203,7 +201,9 @@ LResult DispatchWindowMessage(const Message& record) {
     return record.window->procedure(record.window, record.message, record.wParam, record.lParam);
 }
 
-LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) { return 0; }
+LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
+    return 0;
+}
 
 void PostQuit(int exitCode) {
     quitPosted = true;

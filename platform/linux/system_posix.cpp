@@ -35,7 +35,8 @@ int MulDiv(int number, int numerator, int denominator) {
     long long product = static_cast<long long>(number) * numerator;
     long long half = std::llabs(static_cast<long long>(denominator)) / 2;
     bool negative = (product < 0) != (denominator < 0);
-    long long magnitude = (std::llabs(product) + half) / std::llabs(static_cast<long long>(denominator));
+    long long magnitude =
+        (std::llabs(product) + half) / std::llabs(static_cast<long long>(denominator));
     long long result = negative ? -magnitude : magnitude;
     if (result > INT_MAX || result < INT_MIN) {
         return -1;
@@ -45,7 +46,11 @@ int MulDiv(int number, int numerator, int denominator) {
 
 // X11 and Wayland report physical sizes unreliably; pictures are sized at the conventional
 // logical resolution, so a pixel size survives the round trip through HIMETRIC unchanged.
-int LogicalDpiX() { return 96; }
-int LogicalDpiY() { return 96; }
+int LogicalDpiX() {
+    return 96;
+}
+int LogicalDpiY() {
+    return 96;
+}
 
 } // namespace platform

@@ -46,9 +46,13 @@ void QueueMessage(std::uint32_t message, platform::WParam wParam, platform::LPar
     script.push_back({{&theWindow, message, wParam, lParam}, afterPresents});
 }
 
-int Presents() { return presents; }
+int Presents() {
+    return presents;
+}
 
-std::vector<std::string>& CallLog() { return callLog; }
+std::vector<std::string>& CallLog() {
+    return callLog;
+}
 
 void Reset() {
     script.clear();
@@ -111,7 +115,9 @@ LResult DispatchWindowMessage(const Message& record) {
     return record.window->procedure(record.window, record.message, record.wParam, record.lParam);
 }
 
-LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) { return 0; }
+LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
+    return 0;
+}
 
 void PostQuit(int exitCode) {
     callLog.push_back("post-quit " + std::to_string(exitCode));

@@ -39,9 +39,9 @@ ScreenPoint SlotSample(int slot) {
         double angle; // degrees from the centre along the arm
         bool column;  // column (vertical) or row (horizontal)
     };
-    const Placement placements[9] = {{0, true},    {30, true},  {60, true},  {-30, true},
-                                     {-60, true},  {30, false}, {60, false}, {-30, false},
-                                     {-60, false}};
+    const Placement placements[9] = {{0, true},   {30, true},   {60, true},
+                                     {-30, true}, {-60, true},  {30, false},
+                                     {60, false}, {-30, false}, {-60, false}};
     const Placement& p = placements[slot];
     double along = std::sin(p.angle * rad);
     double depth = -4.0 + std::cos(p.angle * rad);
@@ -50,8 +50,12 @@ ScreenPoint SlotSample(int slot) {
     return p.column ? Project(0, a, depth) : Project(a, 0, depth);
 }
 
-bool IsBlack(OffscreenGl::Rgb c) { return c.r < 8 && c.g < 8 && c.b < 8; }
-bool IsLit(OffscreenGl::Rgb c) { return c.r > 60 && c.g > 60 && c.b > 60; }
+bool IsBlack(OffscreenGl::Rgb c) {
+    return c.r < 8 && c.g < 8 && c.b < 8;
+}
+bool IsLit(OffscreenGl::Rgb c) {
+    return c.r > 60 && c.g > 60 && c.b > 60;
+}
 
 class SceneRenderTest : public testing::Test {
   protected:
@@ -126,8 +130,8 @@ TEST_F(SceneRenderTest, EachSlotStandsInItsPlace) {
             if (slot == white) {
                 EXPECT_TRUE(IsLit(c)) << "slot " << slot << " should be white";
             } else {
-                EXPECT_TRUE(IsBlack(c)) << "slot " << slot << " should be black when " << white
-                                        << " is white";
+                EXPECT_TRUE(IsBlack(c))
+                    << "slot " << slot << " should be black when " << white << " is white";
             }
         }
     }

@@ -14,7 +14,9 @@ struct BrowseCase {
     float delta;              // its exact single-precision step
 };
 
-BrowseInput Key(platform::WParam virtualKey) { return {BrowseInput::Type::KeyDown, virtualKey}; }
+BrowseInput Key(platform::WParam virtualKey) {
+    return {BrowseInput::Type::KeyDown, virtualKey};
+}
 
 const BrowseCase kBrowseCases[] = {
     {"Left", Key(VK_LEFT), &SceneState::rowAngle, -0.2f},
@@ -34,8 +36,8 @@ const BrowseCase kBrowseCases[] = {
 };
 
 constexpr float SceneState::*kAllAngles[] = {&SceneState::viewPitch, &SceneState::viewYaw,
-                                              &SceneState::flipAngle, &SceneState::columnAngle,
-                                              &SceneState::rowAngle};
+                                             &SceneState::flipAngle, &SceneState::columnAngle,
+                                             &SceneState::rowAngle};
 
 class BrowseInputTest : public testing::TestWithParam<BrowseCase> {
   protected:

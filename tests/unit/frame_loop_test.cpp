@@ -88,11 +88,11 @@ TEST_F(FrameLoopTest, QuitEndsTheLoopWithItsExitCode) {
 
 TEST_F(FrameLoopTest, CloseReleasesTheContextPostsQuitAndLaterFramesDoNoHarm) {
     scripted::QueueMessage(WM_CLOSE);
-    scripted::QueueMessage(WM_PAINT);      // read after the close, before WM_QUIT
+    scripted::QueueMessage(WM_PAINT);          // read after the close, before WM_QUIT
     scripted::QueueMessage(WM_KEYDOWN, VK_UP); // still handled: the state is the scene's own
     EXPECT_EQ(RunProgram(), 0);
     EXPECT_EQ(LoopCalls(), (Log{"present", "translate 0x10", "dispatch 0x10", "release-current",
-                                "delete-context", "post-quit 0", //
+                                "delete-context", "post-quit 0",            //
                                 "present", "translate 0xf", "dispatch 0xf", //
                                 "present", "translate 0x100", "dispatch 0x100"}));
     EXPECT_EQ(sceneState.columnAngle, -0.2f);

@@ -55,7 +55,7 @@ class Viewer:
         self.folder = folder
         self.stderr_file = tempfile.TemporaryFile()
         env = dict(server.env, **(extra_env or {}))
-        self.process = subprocess.Popen([*wrapper, binary], cwd=folder, env=env,
+        self.process = subprocess.Popen([*wrapper, os.path.abspath(binary)], cwd=folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.stderr_file)
         self.window = self._wait_for_window()
 

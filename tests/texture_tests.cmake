@@ -1,0 +1,4 @@
+# The texture loader's size rule, upload and TGA reader.
+tessilor_test(texture_size_test SOURCES unit/texture_size_test.cpp LIBS texture_loader LABELS unit)
+tessilor_test(upload_texture_test SOURCES gl/upload_texture_test.cpp
+    LIBS texture_loader gl_harness LABELS gl)

@@ -70,7 +70,9 @@ TempFile::TempFile(const std::string& name, const Bytes& contents)
     : path_(testing::TempDir() + name + "-" + std::to_string(getpid()) + ".tga") {
     std::FILE* file = std::fopen(path_.c_str(), "wb");
     if (file != nullptr) {
-        std::fwrite(contents.data(), 1, contents.size(), file);
+        if (!contents.empty()) {
+            std::fwrite(contents.data(), 1, contents.size(), file);
+        }
         std::fclose(file);
     }
 }

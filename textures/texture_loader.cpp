@@ -7,8 +7,9 @@
 
 namespace {
 
-// The size rule divides by ln 2 as a single-precision constant, so that its halfway points fall
-// exactly where they always have.
+// The size rule divides ln n, taken in double precision, by ln 2 rounded to single precision
+// (0.6931471824645996): the rule is defined with that divisor, and rounding to the nearest power
+// of two depends on it at the halfway points.
 constexpr float kLn2Single = 0.6931471805599453f;
 
 // 2 to the power 30 is the largest power of two an int holds; only an absurd maximum texture size

@@ -209,6 +209,12 @@ bool DrawThroughPixbufLoader(EncodedPicture picture, const char* pixbufType, int
     // Keep the pixbuf and let the loader go, so only one decoded copy is alive from here on.
     PixbufHolder decoded(GDK_PIXBUF(g_object_ref(loaded)));
     loader.Release();
+    // The libwmf loader never drops the reference it created its pixbuf with. With the loader
+    // gone, a reference beyond ours can only be that one; without the fix the whole decoded
+    // picture would leak with each metafile.
+    if (std::strcmp(pixbufType, "wmf") == 0 && G_OBJECT(decoded.get())->ref_count > 1) {
+        g_object_unref(decoded.get());
+    }
 
     int width = gdk_pixbuf_get_width(decoded.get());
     int height = gdk_pixbuf_get_height(decoded.get());

@@ -22,8 +22,10 @@ DrawingSurface* CreateDrawingSurface(int width, int height);
 std::uint8_t* SurfaceBits(DrawingSurface* surface);
 void ReleaseDrawingSurface(DrawingSurface* surface);
 
-// Draws the whole picture upright, stretched to fill the surface.
-void RenderPicture(Picture* picture, DrawingSurface* surface);
+// Draws the whole picture upright, stretched to fill the surface; parts the picture leaves
+// transparent stay black. False when the picture's data turns out to be unusable while drawing
+// (cut short, for instance), which some formats show only then.
+bool RenderPicture(Picture* picture, DrawingSurface* surface);
 
 void ReleasePicture(Picture* picture);
 

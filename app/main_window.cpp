@@ -2,6 +2,7 @@
 
 #include "scene/scene_render.h"
 #include "scene/scene_state.h"
+#include "textures/picture_set.h"
 
 #include <GL/gl.h>
 
@@ -22,11 +23,11 @@ void StartUp(platform::Window* window) {
     platform::MakeGlContextCurrent(window, shell::renderingContext);
     const GLubyte* version = glGetString(GL_VERSION);
     platform::OutputDebugLine(reinterpret_cast<const char*>(version));
-    // The picture set is loaded here, with the context current.
+    LoadPictureSet(); // with the context current
 }
 
 void Close(platform::Window* window) {
-    // The picture set is released here, while the context is still current.
+    ReleasePictureSet(); // while the context is still current
     platform::MakeGlContextCurrent(window, nullptr);
     platform::DeleteGlContext(shell::renderingContext);
     shell::renderingContext = nullptr; // a second close request finds nothing to delete

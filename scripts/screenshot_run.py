@@ -18,7 +18,7 @@ def main():
             code = viewer.wait()
         finally:
             viewer.kill()
-        sys.stderr.write(viewer.stderr())
+        sys.stdout.write(viewer.stderr())
         print(f"screenshot written to {output}; the viewer exited with code {code}")
         return code
     finally:

@@ -28,6 +28,7 @@ class WholeRunUnderValgrind(unittest.TestCase):
                 shutil.copy(os.path.join(SAMPLES, f"picture{number}.jpg"), folder)
             wrapper = ["valgrind", "--leak-check=full", "--show-leak-kinds=definite,indirect",
                        "--errors-for-leak-kinds=definite,indirect", "--num-callers=40",
+                       "--keep-debuginfo=yes",
                        f"--suppressions={SUPPRESSIONS}", f"--log-file={logs}/vg.%p.log"]
             viewer = Viewer(server, BINARY, folder, wrapper=wrapper)
             try:

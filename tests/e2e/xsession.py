@@ -110,13 +110,19 @@ class Viewer:
             raise
 
     def stderr(self):
+        if self.stderr_file.closed:
+            return self._stderr_text
         self.stderr_file.seek(0)
         return self.stderr_file.read().decode(errors="replace")
 
     def kill(self):
+        """Ends the process if it still runs; what it wrote stays readable through stderr()."""
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        if not self.stderr_file.closed:
+            self._stderr_text = self.stderr()
+            self.stderr_file.close()
 
 
 def lit_box(image, threshold=24):

@@ -15,6 +15,15 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// An angle after `count` steps from 0, each sum rounded once to single precision.
+float StepsFromZero(int count, float step) {
+    float angle = 0.0f;
+    for (int i = 0; i < count; ++i) {
+        angle = static_cast<float>(static_cast<double>(angle) + step);
+    }
+    return angle;
+}
+
 class FrameLoopTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -60,11 +69,7 @@ TEST_F(FrameLoopTest, AHeldKeyActsOncePerFrameUntilTheKeyUpReplacesIt) {
     scripted::QueueMessage(WM_KEYUP, VK_DOWN, 0, 10);
     scripted::QuitAfterPresents(25, 0);
     RunProgram();
-    float expected = 0.0f;
-    for (int frame = 0; frame < 10; ++frame) {
-        expected = static_cast<float>(static_cast<double>(expected) + 0.2f);
-    }
-    EXPECT_EQ(sceneState.columnAngle, expected);
+    EXPECT_EQ(sceneState.columnAngle, StepsFromZero(10, 0.2f));
     EXPECT_EQ(sceneState.rowAngle, 0.0f);
 }
 
@@ -73,11 +78,7 @@ TEST_F(FrameLoopTest, AHeldRightButtonFlipsUntilTheMouseMoves) {
     scripted::QueueMessage(WM_MOUSEMOVE, MK_RBUTTON, platform::MakeLParam(5, 5), 4);
     scripted::QuitAfterPresents(12, 0);
     RunProgram();
-    float expected = 0.0f;
-    for (int frame = 0; frame < 4; ++frame) {
-        expected = static_cast<float>(static_cast<double>(expected) + 0.1f);
-    }
-    EXPECT_EQ(sceneState.flipAngle, expected);
+    EXPECT_EQ(sceneState.flipAngle, StepsFromZero(4, 0.1f));
 }
 
 TEST_F(FrameLoopTest, QuitEndsTheLoopWithItsExitCode) {

@@ -6,21 +6,18 @@
 
 #include <GL/gl.h>
 
-namespace shell {
-
-platform::Window* mainWindow = nullptr;
-platform::GlContext* renderingContext = nullptr;
-
-const platform::PixelFormat kPixelFormat = {true, 24, 16};
-
-} // namespace shell
-
 namespace {
 
+// The drawing surface the window asks for: double-buffered RGBA, 8 bits a channel, a depth
+// buffer of 16 bits at least.
+constexpr platform::PixelFormat kPixelFormat = {true, 24, 16};
+
+// Current from WM_CREATE until WM_CLOSE.
+platform::GlContext* renderingContext = nullptr;
+
 void StartUp(platform::Window* window) {
-    shell::mainWindow = window;
-    shell::renderingContext = platform::CreateGlContext(window, shell::kPixelFormat);
-    platform::MakeGlContextCurrent(window, shell::renderingContext);
+    renderingContext = platform::CreateGlContext(window, kPixelFormat);
+    platform::MakeGlContextCurrent(window, renderingContext);
     const GLubyte* version = glGetString(GL_VERSION);
     platform::OutputDebugLine(reinterpret_cast<const char*>(version));
     LoadPictureSet(); // with the context current
@@ -29,8 +26,8 @@ void StartUp(platform::Window* window) {
 void Close(platform::Window* window) {
     ReleasePictureSet(); // while the context is still current
     platform::MakeGlContextCurrent(window, nullptr);
-    platform::DeleteGlContext(shell::renderingContext);
-    shell::renderingContext = nullptr; // a second close request finds nothing to delete
+    platform::DeleteGlContext(renderingContext);
+    renderingContext = nullptr; // a second close request finds nothing to delete
     platform::PostQuit(0);
 }
 

@@ -25,7 +25,6 @@ struct ScriptedMessage {
 std::deque<ScriptedMessage> script;
 std::vector<std::string> callLog;
 platform::Window theWindow{nullptr};
-bool windowExists = false;
 bool quitPosted = false;
 int quitCode = 0;
 int presentsBeforeQuit = 0;
@@ -58,7 +57,6 @@ void Reset() {
     script.clear();
     callLog.clear();
     theWindow = {nullptr};
-    windowExists = false;
     quitPosted = false;
     quitCode = 0;
     presentsBeforeQuit = 0;
@@ -79,7 +77,6 @@ using namespace scripted;
 Window* CreateMainWindow(const WindowDescription& description) {
     callLog.push_back("create-window");
     theWindow.procedure = description.procedure;
-    windowExists = true;
     description.procedure(&theWindow, WM_CREATE, 0, 0);
     return &theWindow;
 }

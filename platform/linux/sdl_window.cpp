@@ -150,10 +150,13 @@ Window* CreateMainWindow(const WindowDescription& description) {
 
 void ShowMainWindow(Window* window) {
     SDL_ShowWindow(window->sdlWindow);
-    // SDL reports the mapping as events; the procedure gets its size and paint now instead,
-    // so that the view is set before the first frame.
+    // SDL reports the mapping as size and paint events; the procedure gets its size and paint
+    // now instead, so that the view is set before the first frame. Whatever else arrived
+    // meanwhile stays queued: a close request sent as soon as the window appeared must count.
     DrainSdlEvents();
-    pendingMessages.clear();
+    std::erase_if(pendingMessages, [](const Message& message) {
+        return message.message == WM_SIZE || message.message == WM_PAINT;
+    });
     Message size = SizeMessage(window);
     window->procedure(window, size.message, size.wParam, size.lParam);
     window->procedure(window, WM_PAINT, 0, 0);

@@ -1,5 +1,6 @@
 #include "platform/linux/surface_copy.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace platform::pictures {
@@ -20,57 +21,52 @@ void StorePixel(const std::uint8_t* rgba, int channels, std::uint8_t* bgrx) {
     bgrx[3] = 255;
 }
 
-// The stored pixel shown at upright (x, y) for each EXIF orientation; stored is width x height.
-void StoredPosition(int orientation, int x, int y, int width, int height, int& sx, int& sy) {
+// How the upright picture walks the stored one for each EXIF orientation: the stored pixel
+// shown at the upright top left, and the stored step for one upright pixel to the right and
+// for one upright row down. "Far" means the last column or row of the stored picture.
+struct StoredWalk {
+    bool farColumn, farRow;
+    int rightX, rightY;
+    int downX, downY;
+};
+
+StoredWalk WalkFor(int orientation) {
     switch (orientation) {
     case 2:
-        sx = width - 1 - x;
-        sy = y;
-        break;
+        return {true, false, -1, 0, 0, 1}; // mirrored
     case 3:
-        sx = width - 1 - x;
-        sy = height - 1 - y;
-        break;
+        return {true, true, -1, 0, 0, -1}; // half turn
     case 4:
-        sx = x;
-        sy = height - 1 - y;
-        break;
+        return {false, true, 1, 0, 0, -1}; // flipped
     case 5:
-        sx = y;
-        sy = x;
-        break;
+        return {false, false, 0, 1, 1, 0}; // transposed
     case 6:
-        sx = y;
-        sy = height - 1 - x;
-        break;
+        return {false, true, 0, -1, 1, 0}; // quarter turn
     case 7:
-        sx = width - 1 - y;
-        sy = height - 1 - x;
-        break;
+        return {true, true, 0, -1, -1, 0}; // transverse
     case 8:
-        sx = width - 1 - y;
-        sy = x;
-        break;
+        return {true, false, 0, 1, -1, 0}; // quarter turn back
     default:
-        sx = x;
-        sy = y;
-        break;
+        return {false, false, 1, 0, 0, 1}; // as stored
     }
 }
 
 } // namespace
 
 void CopyUprightOverBlack(const DecodedPixels& source, int orientation, SurfacePixels surface) {
+    StoredWalk walk = WalkFor(orientation);
+    std::ptrdiff_t stride = source.rowStride;
+    std::ptrdiff_t right = walk.rightX * source.channels + walk.rightY * stride;
+    std::ptrdiff_t down = walk.downX * source.channels + walk.downY * stride;
+    // Offsets rather than pointers: a step past the last pixel may point outside the buffer.
+    std::ptrdiff_t topLeft = (walk.farRow ? (source.height - 1) * stride : 0) +
+                             (walk.farColumn ? (source.width - 1) * source.channels : 0);
     for (int y = 0; y < surface.height; ++y) {
         std::uint8_t* row =
             surface.bits + static_cast<std::size_t>(surface.height - 1 - y) * surface.width * 4;
-        for (int x = 0; x < surface.width; ++x) {
-            int sx, sy;
-            StoredPosition(orientation, x, y, source.width, source.height, sx, sy);
-            const std::uint8_t* pixel = source.pixels +
-                                        static_cast<std::size_t>(sy) * source.rowStride +
-                                        static_cast<std::size_t>(sx) * source.channels;
-            StorePixel(pixel, source.channels, row + static_cast<std::size_t>(x) * 4);
+        std::ptrdiff_t at = topLeft + y * down;
+        for (int x = 0; x < surface.width; ++x, at += right) {
+            StorePixel(source.pixels + at, source.channels, row + static_cast<std::size_t>(x) * 4);
         }
     }
 }

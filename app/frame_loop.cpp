@@ -3,10 +3,10 @@
 #include "platform/window.h"
 #include "scene/scene_render.h"
 
-int RunFrameLoop(platform::Message& record) {
+int RunFrameLoop(platform::Window* window, platform::Message& record) {
     for (;;) {
         // An empty queue leaves the record as it was: the last message is dispatched again.
-        platform::PeekWindowMessage(record);
+        platform::PeekWindowMessage(record, window);
         if (record.message == WM_QUIT) {
             break;
         }

@@ -3,6 +3,7 @@
 
 #include "platform/messages.h"
 
-// Runs until WM_QUIT is read and returns its exit code. A turn with an empty queue hands the
-// previous message over again, which is how a held key acts once per frame.
-int RunFrameLoop(platform::Message& record);
+// Runs the loop over `window`'s messages until WM_QUIT is read and returns its exit code. A turn
+// with an empty queue hands the previous message over again, which is how a held key acts once per
+// frame.
+int RunFrameLoop(platform::Window* window, platform::Message& record);

@@ -8,9 +8,9 @@
 
 namespace {
 
-// The drawing surface the window asks for: double-buffered RGBA, 8 bits a channel, a depth
-// buffer of 16 bits at least.
-constexpr platform::PixelFormat kPixelFormat = {true, 24, 16};
+// The drawing surface the window asks for: double-buffered RGBA of 32 colour bits, a depth
+// buffer of 16 bits.
+constexpr platform::PixelFormat kPixelFormat = {true, 32, 16};
 
 // Current from WM_CREATE until WM_CLOSE.
 platform::GlContext* renderingContext = nullptr;
@@ -33,8 +33,9 @@ void Close(platform::Window* window) {
 
 } // namespace
 
-platform::LResult MainWindowProc(platform::Window* window, std::uint32_t message,
-                                 platform::WParam wParam, platform::LParam lParam) {
+platform::LResult PLATFORM_CALLBACK MainWindowProc(platform::Window* window, std::uint32_t message,
+                                                   platform::WParam wParam,
+                                                   platform::LParam lParam) {
     switch (message) {
     case WM_CREATE:
         StartUp(window);

@@ -3,5 +3,6 @@
 
 #include "platform/platform.h"
 
-platform::LResult MainWindowProc(platform::Window* window, std::uint32_t message,
-                                 platform::WParam wParam, platform::LParam lParam);
+platform::LResult PLATFORM_CALLBACK MainWindowProc(platform::Window* window, std::uint32_t message,
+                                                   platform::WParam wParam,
+                                                   platform::LParam lParam);

@@ -6,10 +6,15 @@ constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 420;
 } // namespace
 
-int WinMain(platform::Instance*, platform::Instance*, char*, int) {
-    const platform::WindowDescription description = {
-        "MyClass", "Tessilor", 0, 0, kClientWidth, kClientHeight, MainWindowProc,
-    };
+int PLATFORM_ENTRY WinMain(platform::InstanceHandle instance, platform::InstanceHandle, char*,
+                           int) {
+    platform::WindowDescription description{};
+    description.instance = instance;
+    description.className = "MyClass"; // what window managers and scripts match on: keep it
+    description.title = "Tessilor";
+    description.clientWidth = kClientWidth;
+    description.clientHeight = kClientHeight;
+    description.procedure = MainWindowProc;
     // WM_CREATE runs inside: the context is current when this returns.
     platform::Window* window = platform::CreateMainWindow(description);
     if (window == nullptr) {
@@ -17,5 +22,5 @@ int WinMain(platform::Instance*, platform::Instance*, char*, int) {
     }
     platform::ShowMainWindow(window); // sizes the view before the first frame
     platform::Message record{};
-    return RunFrameLoop(record);
+    return RunFrameLoop(window, record);
 }

@@ -9,7 +9,7 @@ struct GlContext;
 // What the window's drawing surface must offer.
 struct PixelFormat {
     bool doubleBuffered;
-    int colorBits; // red + green + blue
+    int colorBits; // colour bits per pixel, as Windows counts them (32: 8 per channel)
     int depthBits;
 };
 

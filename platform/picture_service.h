@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// Picture sizes are in HIMETRIC: hundredths of a millimetre, this many to the inch.
+constexpr int kHimetricPerInch = 2540;
+
 struct Picture;
 struct DrawingSurface;
 

@@ -1,12 +1,14 @@
 // The main window and its message queue.
 #pragma once
 
+#include "platform/entry.h"
 #include "platform/messages.h"
 
 namespace platform {
 
 struct WindowDescription {
-    const char* className; // the window-manager class (X11 WM_CLASS, Wayland app id)
+    InstanceHandle instance; // the program, as its entry was given it
+    const char* className;   // the window-manager class (X11 WM_CLASS, Wayland app id)
     const char* title;
     int x, y;
     int clientWidth, clientHeight; // size of the drawable area, without frame
@@ -21,10 +23,10 @@ Window* CreateMainWindow(const WindowDescription& description);
 // returns, so the view is sized before the first frame is drawn.
 void ShowMainWindow(Window* window);
 
-// Takes the next waiting message into `record` and returns true; never blocks. With an empty
-// queue it returns false and leaves `record` as it was. WM_QUIT is delivered after every other
-// waiting message.
-bool PeekWindowMessage(Message& record);
+// Takes the next waiting message for `window` (or the quit message) into `record` and returns
+// true; never blocks. With an empty queue it returns false and leaves `record` as it was.
+// WM_QUIT is delivered after every other waiting message.
+bool PeekWindowMessage(Message& record, Window* window);
 
 // Queues the character message that a key-down of a character key produces.
 void TranslateWindowMessage(const Message& record);

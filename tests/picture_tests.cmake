@@ -2,7 +2,6 @@
 add_library(picture_fixtures STATIC unit/picture_fixtures.cpp)
 target_include_directories(picture_fixtures PUBLIC ${PROJECT_SOURCE_DIR})
 
-tessilor_test(color_key_test SOURCES unit/color_key_test.cpp LIBS picture_decoder LABELS unit)
 tessilor_test(picture_service_test SOURCES unit/picture_service_test.cpp
     LIBS platform_pictures platform_system picture_fixtures LABELS unit)
 tessilor_test(picture_decoder_test SOURCES gl/picture_decoder_test.cpp

@@ -13,9 +13,6 @@ namespace {
 // Paths are handed to the picture service in a buffer of 260 UTF-16 units, terminator included.
 constexpr int kMaxPathUnits = 260;
 
-// HIMETRIC units per inch.
-constexpr int kHimetricPerInch = 2540;
-
 // The number of UTF-16 units of a UTF-8 path: one per sequence, two for those beyond the basic
 // plane (4-byte sequences); stray bytes count one each.
 int Utf16Length(const char* text) {
@@ -56,8 +53,9 @@ bool TextureLoader::LoadPicture(const char* path, TextureRecord& record) {
     int hmWidth = 0;
     int hmHeight = 0;
     platform::GetPictureSize(picture.get(), hmWidth, hmHeight);
-    int pixelWidth = platform::MulDiv(hmWidth, platform::LogicalDpiX(), kHimetricPerInch);
-    int pixelHeight = platform::MulDiv(hmHeight, platform::LogicalDpiY(), kHimetricPerInch);
+    int pixelWidth = platform::MulDiv(hmWidth, platform::LogicalDpiX(), platform::kHimetricPerInch);
+    int pixelHeight =
+        platform::MulDiv(hmHeight, platform::LogicalDpiY(), platform::kHimetricPerInch);
     if (pixelWidth < 0 || pixelHeight < 0) {
         return false; // a size that does not convert
     }

@@ -1,7 +1,7 @@
 // Enhanced metafiles: libemf2svg turns the records into SVG, librsvg draws that with cairo
 // straight into the surface. The size is the header's frame, already in HIMETRIC.
+#include "platform/common/picture_limits.h"
 #include "platform/linux/picture_decoders.h"
-#include "platform/linux/picture_limits.h"
 
 #include <cairo.h>
 #include <emf2svg.h>

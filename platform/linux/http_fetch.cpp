@@ -1,11 +1,11 @@
 // http(s) addresses through libcurl, into memory.
-#include "platform/linux/picture_limits.h"
+#include "platform/common/picture_limits.h"
+#include "platform/linux/http_limits.h"
 #include "platform/linux/picture_sources.h"
 
 #include <curl/curl.h>
 
 #include <memory>
-#include <strings.h>
 
 namespace platform::pictures {
 namespace {
@@ -33,11 +33,6 @@ struct EasyCleanup {
 };
 
 } // namespace
-
-bool IsHttpAddress(const char* text) {
-    return text != nullptr &&
-           (strncasecmp(text, "http://", 7) == 0 || strncasecmp(text, "https://", 8) == 0);
-}
 
 bool FetchHttp(const char* address, std::vector<std::uint8_t>& bytes) {
     std::unique_ptr<CURL, EasyCleanup> curl(curl_easy_init());

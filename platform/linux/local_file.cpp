@@ -1,4 +1,4 @@
-#include "platform/linux/picture_limits.h"
+#include "platform/common/picture_limits.h"
 #include "platform/linux/picture_sources.h"
 
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 // The table of decoders, asked in order; content alone decides, never the file name.
 #include "platform/linux/picture_decoders.h"
-#include "platform/linux/jpeg_markers.h"
+#include "platform/common/jpeg_markers.h"
 
 #include <cstring>
 #include <iterator>
@@ -93,19 +93,8 @@ const PictureDecoder kDecoders[] = {
 
 } // namespace
 
-const PictureDecoder* FindPictureDecoder(EncodedPicture picture, PictureFacts& facts) {
-    for (const PictureDecoder& decoder : kDecoders) {
-        PictureFacts candidate;
-        ProbeResult result = decoder.probe(picture, candidate);
-        if (result == ProbeResult::Broken) {
-            return nullptr;
-        }
-        if (result == ProbeResult::Mine) {
-            facts = candidate;
-            return &decoder;
-        }
-    }
-    return nullptr;
+std::span<const PictureDecoder> DecoderTable() {
+    return kDecoders;
 }
 
 } // namespace platform::pictures

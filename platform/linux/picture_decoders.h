@@ -1,49 +1,12 @@
-// The decoders of the Linux picture service, one table entry per format family. A decoder first
-// probes the encoded bytes (cheaply, from headers) and later draws the picture at any size.
+// The decoders of the Linux picture service, one table entry per format family.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
+#include "platform/common/picture_decoder_table.h"
 
 namespace platform::pictures {
 
-struct EncodedPicture {
-    const std::uint8_t* data;
-    std::size_t size;
-};
-
-enum class ProbeResult {
-    NotMine, // another decoder may claim it
-    Mine,    // claimed, and the facts are filled in
-    Broken,  // claimed, but unusable: no other decoder is asked
-};
-
-// What a probe learns, kept until the picture is drawn.
-struct PictureFacts {
-    int hmWidth = 0; // natural size as shown (upright), in HIMETRIC
-    int hmHeight = 0;
-    int orientation = 1;              // EXIF orientation of the stored pixels; 1 = as stored
-    const char* pixbufType = nullptr; // the GdkPixbuf loader that decodes the format, if any
-};
-
-// Target of a draw: width x height pixels, 4 bytes each (blue, green, red, 255), bottom row
-// first, rows without filler.
-struct SurfacePixels {
-    int width;
-    int height;
-    std::uint8_t* bits;
-};
-
-struct PictureDecoder {
-    const char* name;
-    ProbeResult (*probe)(EncodedPicture picture, PictureFacts& facts);
-    // Draws the whole picture upright, stretched to the surface, over black.
-    bool (*draw)(EncodedPicture picture, const PictureFacts& facts, SurfacePixels surface);
-};
-
-// The decoder that claims the picture, with its facts filled in; nullptr when none claims it or
-// the one that does finds it broken.
-const PictureDecoder* FindPictureDecoder(EncodedPicture picture, PictureFacts& facts);
+// The Linux table, asked in order.
+std::span<const PictureDecoder> DecoderTable();
 
 // The entries of the table, by family.
 ProbeResult ProbeWmf(EncodedPicture picture, PictureFacts& facts);

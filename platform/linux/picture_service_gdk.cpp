@@ -1,7 +1,8 @@
 // The picture service on Linux: bytes from a file or an http(s) address, a decoder chosen by
 // their content, and a plain memory surface to draw into.
+#include "platform/common/http_address.h"
+#include "platform/common/picture_limits.h"
 #include "platform/linux/picture_decoders.h"
-#include "platform/linux/picture_limits.h"
 #include "platform/linux/picture_sources.h"
 #include "platform/picture_service.h"
 
@@ -37,7 +38,7 @@ Picture* OpenPicture(const char* pathOrAddress) {
     }
     pictures::PictureFacts facts;
     const pictures::PictureDecoder* decoder =
-        pictures::FindPictureDecoder({bytes.data(), bytes.size()}, facts);
+        pictures::FindPictureDecoder(pictures::DecoderTable(), {bytes.data(), bytes.size()}, facts);
     if (decoder == nullptr) {
         return nullptr;
     }
@@ -50,9 +51,7 @@ void GetPictureSize(const Picture* picture, int& hmWidth, int& hmHeight) {
 }
 
 DrawingSurface* CreateDrawingSurface(int width, int height) {
-    if (width <= 0 || height <= 0 || width > pictures::kMaxSurfaceSide ||
-        height > pictures::kMaxSurfaceSide ||
-        static_cast<long long>(width) * height > pictures::kMaxSurfacePixels) {
+    if (!pictures::SurfaceSizeAllowed(width, height)) {
         return nullptr;
     }
     auto* bits = static_cast<std::uint8_t*>(

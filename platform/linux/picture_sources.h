@@ -6,9 +6,6 @@
 
 namespace platform::pictures {
 
-// True for an address that starts with http:// or https:// (in any letter case).
-bool IsHttpAddress(const char* text);
-
 // Reads a regular file of at most kMaxEncodedBytes; anything else (a directory, a FIFO, a
 // device) fails at once without waiting on it.
 bool ReadLocalFile(const char* path, std::vector<std::uint8_t>& bytes);

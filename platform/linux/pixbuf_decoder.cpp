@@ -1,8 +1,9 @@
 // Raster pictures through GdkPixbuf: the size from a loader stopped after the header, the
 // pixels from a second loader at draw time.
-#include "platform/linux/picture_limits.h"
+#include "platform/common/picture_limits.h"
+#include "platform/common/surface_copy.h"
 #include "platform/linux/pixbuf_loading.h"
-#include "platform/linux/surface_copy.h"
+#include "platform/picture_service.h"
 #include "platform/system.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
@@ -14,6 +15,10 @@
 
 namespace platform::pictures {
 namespace {
+
+// Bytes handed to a GdkPixbuf loader at a time while only the size is wanted: headers come
+// first, so the size is known long before the pixels would be decoded.
+constexpr std::size_t kProbeChunkBytes = 4096;
 
 // A loader must be closed exactly once before its last reference goes.
 class LoaderHolder {
@@ -179,8 +184,8 @@ ProbeResult ProbeWithPixbuf(const char* pixbufType, EncodedPicture picture, Pict
         return ProbeResult::Broken;
     }
     facts.pixbufType = pixbufType;
-    facts.hmWidth = MulDiv(probe.width, 2540, LogicalDpiX());
-    facts.hmHeight = MulDiv(probe.height, 2540, LogicalDpiY());
+    facts.hmWidth = MulDiv(probe.width, kHimetricPerInch, LogicalDpiX());
+    facts.hmHeight = MulDiv(probe.height, kHimetricPerInch, LogicalDpiY());
     return ProbeResult::Mine;
 }
 

@@ -1,11 +1,12 @@
 // The GL context on SDL2, and presenting paced to the display's refresh.
 #include "platform/gl_context.h"
 
-#include "platform/linux/frame_pacer.h"
+#include "platform/common/frame_pacer.h"
 #include "platform/linux/sdl_window.h"
 
 #include <SDL2/SDL.h>
 
+#include <algorithm>
 #include <ctime>
 #include <optional>
 
@@ -43,7 +44,8 @@ int DisplayRefreshHz(SDL_Window* window) {
 } // namespace
 
 GlContext* CreateGlContext(Window* window, const PixelFormat& format) {
-    int channelBits = format.colorBits / 3;
+    // Windows counts 32 colour bits for 8 bits of red, green and blue (and a byte of padding).
+    int channelBits = std::min(8, format.colorBits / 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, channelBits);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, channelBits);

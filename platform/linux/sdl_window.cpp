@@ -1,22 +1,20 @@
 // The main window on SDL2: SDL's events become message records with Windows' codes.
 #include "platform/window.h"
 
+#include "platform/common/message_queue.h"
 #include "platform/linux/sdl_key_codes.h"
 #include "platform/linux/sdl_window.h"
 
 #include <SDL2/SDL.h>
 
 #include <cstdlib>
-#include <deque>
 
 namespace platform {
 
 namespace {
 
-// Messages waiting for PeekWindowMessage, oldest first. SDL's own queue is drained into it.
-std::deque<Message> pendingMessages;
-bool quitPosted = false;
-int quitCode = 0;
+// SDL's own queue is drained into it.
+MessageQueue pendingMessages;
 Window* mainWindow = nullptr;
 
 LParam KeyLParam(const SDL_KeyboardEvent& key, bool down) {
@@ -67,7 +65,8 @@ Message SizeMessage(Window* window) {
         width = 0;
         height = 0;
     }
-    return {window, WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED, MakeLParam(width, height)};
+    return MakeMessage(window, WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED,
+                       MakeLParam(width, height));
 }
 
 // The message an SDL event stands for, or WM_NULL for events the window has no message for.
@@ -77,18 +76,18 @@ Message Translate(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         bool down = event.type == SDL_KEYDOWN;
-        return {window, down ? WM_KEYDOWN : WM_KEYUP, VirtualKeyFromSdl(event.key.keysym.sym),
-                KeyLParam(event.key, down)};
+        return MakeMessage(window, down ? WM_KEYDOWN : WM_KEYUP,
+                           VirtualKeyFromSdl(event.key.keysym.sym), KeyLParam(event.key, down));
     }
     case SDL_MOUSEMOTION:
-        return {window, WM_MOUSEMOVE, MouseButtonFlags(event.motion.state),
-                MakeLParam(event.motion.x, event.motion.y)};
+        return MakeMessage(window, WM_MOUSEMOVE, MouseButtonFlags(event.motion.state),
+                           MakeLParam(event.motion.x, event.motion.y));
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         bool down = event.type == SDL_MOUSEBUTTONDOWN;
         std::uint32_t state = SDL_GetMouseState(nullptr, nullptr);
-        return {window, ButtonMessage(event.button.button, down), MouseButtonFlags(state),
-                MakeLParam(event.button.x, event.button.y)};
+        return MakeMessage(window, ButtonMessage(event.button.button, down),
+                           MouseButtonFlags(state), MakeLParam(event.button.x, event.button.y));
     }
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
@@ -96,14 +95,14 @@ Message Translate(const SDL_Event& event) {
         case SDL_WINDOWEVENT_MINIMIZED:
             return SizeMessage(window);
         case SDL_WINDOWEVENT_EXPOSED:
-            return {window, WM_PAINT, 0, 0};
+            return MakeMessage(window, WM_PAINT);
         case SDL_WINDOWEVENT_CLOSE:
-            return {window, WM_CLOSE, 0, 0};
+            return MakeMessage(window, WM_CLOSE);
         default:
             return {};
         }
     case SDL_QUIT: // a signal such as SIGINT or SIGTERM: ask the window to close
-        return {window, WM_CLOSE, 0, 0};
+        return MakeMessage(window, WM_CLOSE);
     default:
         return {};
     }
@@ -113,8 +112,8 @@ void DrainSdlEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         Message message = Translate(event);
-        if (message.message != WM_NULL && message.window != nullptr) {
-            pendingMessages.push_back(message);
+        if (message.message != WM_NULL && message.hwnd != nullptr) {
+            pendingMessages.Post(message);
         }
     }
 }
@@ -154,27 +153,17 @@ void ShowMainWindow(Window* window) {
     // now instead, so that the view is set before the first frame. Whatever else arrived
     // meanwhile stays queued: a close request sent as soon as the window appeared must count.
     DrainSdlEvents();
-    std::erase_if(pendingMessages, [](const Message& message) {
-        return message.message == WM_SIZE || message.message == WM_PAINT;
-    });
+    pendingMessages.Drop(WM_SIZE);
+    pendingMessages.Drop(WM_PAINT);
     Message size = SizeMessage(window);
     window->procedure(window, size.message, size.wParam, size.lParam);
     window->procedure(window, WM_PAINT, 0, 0);
 }
 
-bool PeekWindowMessage(Message& record) {
+// There is one window, so every message is the main window's.
+bool PeekWindowMessage(Message& record, Window*) {
     DrainSdlEvents();
-    if (!pendingMessages.empty()) {
-        record = pendingMessages.front();
-        pendingMessages.pop_front();
-        return true;
-    }
-    if (quitPosted) {
-        quitPosted = false;
-        record = {nullptr, WM_QUIT, static_cast<WParam>(quitCode), 0};
-        return true;
-    }
-    return false;
+    return pendingMessages.Take(record);
 }
 
 void TranslateWindowMessage(const Message& record) {
@@ -193,15 +182,15 @@ void TranslateWindowMessage(const Message& record) {
         character = shifted ? key : key - 'A' + 'a';
     }
     if (character != 0) {
-        pendingMessages.push_back({record.window, WM_CHAR, character, record.lParam});
+        pendingMessages.Post(MakeMessage(record.hwnd, WM_CHAR, character, record.lParam));
     }
 }
 
 LResult DispatchWindowMessage(const Message& record) {
-    if (record.window == nullptr || record.window->procedure == nullptr) {
+    if (record.hwnd == nullptr || record.hwnd->procedure == nullptr) {
         return 0;
     }
-    return record.window->procedure(record.window, record.message, record.wParam, record.lParam);
+    return record.hwnd->procedure(record.hwnd, record.message, record.wParam, record.lParam);
 }
 
 LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
@@ -209,8 +198,7 @@ LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
 }
 
 void PostQuit(int exitCode) {
-    quitPosted = true;
-    quitCode = exitCode;
+    pendingMessages.PostQuit(exitCode);
 }
 
 } // namespace platform

@@ -1,8 +1,6 @@
 #include "platform/system.h"
 
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -26,22 +24,6 @@ std::size_t GetCurrentDirectoryText(char* buffer, std::size_t size) {
 void OutputDebugLine(const char* text) {
     std::fprintf(stderr, "%s\n", text != nullptr ? text : "");
     std::fflush(stderr);
-}
-
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0) {
-        return -1;
-    }
-    long long product = static_cast<long long>(number) * numerator;
-    long long half = std::llabs(static_cast<long long>(denominator)) / 2;
-    bool negative = (product < 0) != (denominator < 0);
-    long long magnitude =
-        (std::llabs(product) + half) / std::llabs(static_cast<long long>(denominator));
-    long long result = negative ? -magnitude : magnitude;
-    if (result > INT_MAX || result < INT_MIN) {
-        return -1;
-    }
-    return static_cast<int>(result);
 }
 
 // X11 and Wayland report physical sizes unreliably; pictures are sized at the conventional

@@ -1,8 +1,10 @@
 // Windows metafiles with a placeable header, drawn by the libwmf GdkPixbuf loader. That loader
 // reports no size of its own, so the size comes from the placeable header, and the loader is
 // told the surface's size once it asks.
-#include "platform/linux/picture_limits.h"
+#include "platform/common/picture_limits.h"
 #include "platform/linux/pixbuf_loading.h"
+#include "platform/picture_service.h"
+#include "platform/system.h"
 
 #include <cstdlib>
 
@@ -46,9 +48,9 @@ ProbeResult ProbeWmf(EncodedPicture picture, PictureFacts& facts) {
     if (!headerSound || width == 0 || height == 0 || unitsPerInch == 0) {
         return ProbeResult::Broken;
     }
-    // Logical units per inch to HIMETRIC (2540 per inch); 16-bit inputs cannot overflow.
-    facts.hmWidth = static_cast<int>((width * 2540LL + unitsPerInch / 2) / unitsPerInch);
-    facts.hmHeight = static_cast<int>((height * 2540LL + unitsPerInch / 2) / unitsPerInch);
+    // Logical units per inch to HIMETRIC; 16-bit inputs cannot overflow.
+    facts.hmWidth = MulDiv(width, kHimetricPerInch, unitsPerInch);
+    facts.hmHeight = MulDiv(height, kHimetricPerInch, unitsPerInch);
     if (facts.hmWidth == 0 || facts.hmHeight == 0 || facts.hmWidth > kMaxMetafileHimetric ||
         facts.hmHeight > kMaxMetafileHimetric) {
         return ProbeResult::Broken;

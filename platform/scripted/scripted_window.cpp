@@ -1,5 +1,6 @@
 #include "platform/scripted/scripted_platform.h"
 
+#include "platform/common/message_queue.h"
 #include "platform/gl_context.h"
 #include "platform/window.h"
 
@@ -7,9 +8,6 @@
 #include <deque>
 
 namespace platform {
-struct Window {
-    WindowProc procedure;
-};
 struct GlContext {};
 } // namespace platform
 
@@ -18,15 +16,22 @@ namespace scripted {
 namespace {
 
 struct ScriptedMessage {
-    platform::Message message;
+    std::uint32_t message;
+    platform::WParam wParam;
+    platform::LParam lParam;
     int afterPresents;
 };
 
+// The one window: only its address is ever used, as the handle the messages carry.
+int windowToken;
+platform::Window* const theWindow = reinterpret_cast<platform::Window*>(&windowToken);
+
 std::deque<ScriptedMessage> script;
+platform::MessageQueue queue;
+platform::WindowProc procedure = nullptr;
+int clientWidth = 0;
+int clientHeight = 0;
 std::vector<std::string> callLog;
-platform::Window theWindow{nullptr};
-bool quitPosted = false;
-int quitCode = 0;
 int presentsBeforeQuit = 0;
 int quitCodeAfterPresents = 0;
 int presents = 0;
@@ -34,15 +39,24 @@ platform::GlContext theContext;
 
 std::string Hex(std::uint32_t message) {
     char text[16];
-    std::snprintf(text, sizeof text, "0x%x", message);
+    std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(message));
     return text;
+}
+
+// Scripted messages whose time has come join the queue, behind what the program posted.
+void ReleaseDueMessages() {
+    while (!script.empty() && presents >= script.front().afterPresents) {
+        const ScriptedMessage& due = script.front();
+        queue.Post(platform::MakeMessage(theWindow, due.message, due.wParam, due.lParam));
+        script.pop_front();
+    }
 }
 
 } // namespace
 
 void QueueMessage(std::uint32_t message, platform::WParam wParam, platform::LParam lParam,
                   int afterPresents) {
-    script.push_back({{&theWindow, message, wParam, lParam}, afterPresents});
+    script.push_back({message, wParam, lParam, afterPresents});
 }
 
 int Presents() {
@@ -55,10 +69,11 @@ std::vector<std::string>& CallLog() {
 
 void Reset() {
     script.clear();
+    queue.Clear();
     callLog.clear();
-    theWindow = {nullptr};
-    quitPosted = false;
-    quitCode = 0;
+    procedure = nullptr;
+    clientWidth = 0;
+    clientHeight = 0;
     presentsBeforeQuit = 0;
     presents = 0;
 }
@@ -76,28 +91,23 @@ using namespace scripted;
 
 Window* CreateMainWindow(const WindowDescription& description) {
     callLog.push_back("create-window");
-    theWindow.procedure = description.procedure;
-    description.procedure(&theWindow, WM_CREATE, 0, 0);
-    return &theWindow;
+    procedure = description.procedure;
+    clientWidth = description.clientWidth;
+    clientHeight = description.clientHeight;
+    procedure(theWindow, WM_CREATE, 0, 0);
+    return theWindow;
 }
 
+// As the real backends do: the size first, then a paint, before showing returns.
 void ShowMainWindow(Window* window) {
     callLog.push_back("show-window");
-    window->procedure(window, WM_SIZE, SIZE_RESTORED, MakeLParam(600, 420));
+    procedure(window, WM_SIZE, SIZE_RESTORED, MakeLParam(clientWidth, clientHeight));
+    procedure(window, WM_PAINT, 0, 0);
 }
 
-bool PeekWindowMessage(Message& record) {
-    if (!script.empty() && presents >= script.front().afterPresents) {
-        record = script.front().message;
-        script.pop_front();
-        return true;
-    }
-    if (quitPosted) {
-        quitPosted = false;
-        record = {nullptr, WM_QUIT, static_cast<WParam>(quitCode), 0};
-        return true;
-    }
-    return false;
+bool PeekWindowMessage(Message& record, Window*) {
+    ReleaseDueMessages();
+    return queue.Take(record);
 }
 
 void TranslateWindowMessage(const Message& record) {
@@ -106,10 +116,10 @@ void TranslateWindowMessage(const Message& record) {
 
 LResult DispatchWindowMessage(const Message& record) {
     callLog.push_back("dispatch " + Hex(record.message));
-    if (record.window == nullptr || record.window->procedure == nullptr) {
+    if (record.hwnd == nullptr || procedure == nullptr) {
         return 0;
     }
-    return record.window->procedure(record.window, record.message, record.wParam, record.lParam);
+    return procedure(record.hwnd, record.message, record.wParam, record.lParam);
 }
 
 LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
@@ -118,8 +128,7 @@ LResult DefaultWindowProc(Window*, std::uint32_t, WParam, LParam) {
 
 void PostQuit(int exitCode) {
     callLog.push_back("post-quit " + std::to_string(exitCode));
-    quitPosted = true;
-    quitCode = exitCode;
+    queue.PostQuit(exitCode);
 }
 
 GlContext* CreateGlContext(Window*, const PixelFormat&) {

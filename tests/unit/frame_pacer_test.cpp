@@ -1,4 +1,4 @@
-#include "platform/linux/frame_pacer.h"
+#include "platform/common/frame_pacer.h"
 
 #include <gtest/gtest.h>
 

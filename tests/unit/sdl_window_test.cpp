@@ -20,7 +20,7 @@ platform::LResult RecordingProcedure(platform::Window*, std::uint32_t message, p
 std::vector<std::uint32_t> QueuedMessages() {
     std::vector<std::uint32_t> queued;
     platform::Message record{};
-    while (platform::PeekWindowMessage(record)) {
+    while (platform::PeekWindowMessage(record, nullptr)) {
         queued.push_back(record.message);
     }
     return queued;
@@ -30,8 +30,8 @@ std::vector<std::uint32_t> QueuedMessages() {
 // close request or a keystroke can when the window has just appeared.
 TEST(SdlWindow, EventsArrivingWhileTheWindowIsShownStayQueued) {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    platform::Window* window =
-        platform::CreateMainWindow({"MyClass", "Tessilor", 0, 0, 600, 420, RecordingProcedure});
+    platform::Window* window = platform::CreateMainWindow(
+        {nullptr, "MyClass", "Tessilor", 0, 0, 600, 420, RecordingProcedure});
     ASSERT_NE(window, nullptr) << SDL_GetError();
     ASSERT_EQ(procedureMessages, std::vector<std::uint32_t>{WM_CREATE});
 

@@ -1,4 +1,4 @@
-#include "platform/linux/jpeg_markers.h"
+#include "platform/common/jpeg_markers.h"
 
 #include <cstring>
 

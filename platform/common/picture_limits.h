@@ -1,6 +1,6 @@
-// Limits of the picture service, each with the reason for its value. Every picture comes from a
-// file or a server we do not control, so each of these bounds the time or memory one picture
-// can cost at start-up.
+// Limits of the picture service that every backend honours, each with the reason for its value.
+// Every picture comes from a file or a server we do not control, so each of these bounds the
+// time or memory one picture can cost at start-up.
 #pragma once
 
 #include <cstddef>
@@ -26,14 +26,9 @@ constexpr int kMaxMetafileHimetric = 1'000'000;
 constexpr int kMaxSurfaceSide = 16384;
 constexpr long long kMaxSurfacePixels = 8192ll * 8192ll;
 
-// Bytes handed to a GdkPixbuf loader at a time while only the size is wanted: headers come
-// first, so the size is known long before the pixels would be decoded.
-constexpr std::size_t kProbeChunkBytes = 4096;
-
-// http: a viewer must not hang at start-up on an address that does not answer.
-constexpr long kConnectTimeoutSeconds = 3; // a reachable server connects in well under a second
-constexpr long kTotalTimeoutSeconds = 10;  // the whole transfer, redirects included
-constexpr long kStallTimeoutSeconds = 3;   // a server that sends nothing for this long is given up
-constexpr long kMaxRedirects = 3;          // ordinary address moves need one or two
+constexpr bool SurfaceSizeAllowed(int width, int height) {
+    return width > 0 && height > 0 && width <= kMaxSurfaceSide && height <= kMaxSurfaceSide &&
+           static_cast<long long>(width) * height <= kMaxSurfacePixels;
+}
 
 } // namespace platform::pictures

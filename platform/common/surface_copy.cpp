@@ -1,4 +1,4 @@
-#include "platform/linux/surface_copy.h"
+#include "platform/common/surface_copy.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Moving decoded RGB(A) rows into a drawing surface.
 #pragma once
 
-#include "platform/linux/picture_decoders.h"
+#include "platform/common/picture_decoder_table.h"
 
 namespace platform::pictures {
 

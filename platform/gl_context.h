@@ -1,9 +1,10 @@
 // The OpenGL rendering context of a window.
 #pragma once
 
+#include "platform/messages.h"
+
 namespace platform {
 
-struct Window;
 struct GlContext;
 
 // What the window's drawing surface must offer.
